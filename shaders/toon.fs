@@ -14,7 +14,7 @@ varying vec2 surfaceCoord;
 // Quantises a diffuse term into four flat bands.
 float toonBand(float diffuse)
 {
-    return diffuse > 0.9 ? 1.0 : diffuse > 0.55 ? 0.75 : diffuse > 0.25 ? 0.5 : 0.3;
+    return diffuse > 0.9 ? 1.0 : diffuse > 0.6 ? 0.7 : diffuse > 0.3 ? 0.45 : 0.2;
 }
 
 void main()
@@ -25,7 +25,7 @@ void main()
 
     // Light 0's colour in bands, with a little white so the texture still reads in the dark.
     float band = toonBand(max(dot(n, l), 0.0));
-    vec3 light = vec3(0.35) + band * (gl_LightSource[0].diffuse.rgb + vec3(0.45));
+    vec3 light = vec3(0.25) + band * (gl_LightSource[0].diffuse.rgb + vec3(0.6));
     vec3 surface = texture2D(Tex2D, surfaceCoord).rgb * light;
 
     // The environment, turned by the texture matrix of unit 0 as the viewer turns the cube map.
