@@ -1,7 +1,7 @@
 // tesmorel-render as a build check: its exit status and messages for clean, missing and broken
 // shader pairs and for malformed command lines, run as a real process on a real GL.
 #include "gallery_support.h"
-#include "private_display.h"
+#include "x_server.h"
 
 #include <gtest/gtest.h>
 

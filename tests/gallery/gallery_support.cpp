@@ -2,7 +2,7 @@
 // render through tesmorel-render on a private display.
 #include "gallery_support.h"
 
-#include "private_display.h"
+#include "x_server.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,8 +1,8 @@
 // The installed copy: cmake --install into a scratch prefix, the files a user finds there, the
 // installed renderer run from the installed data directory, and the manual pages.
 #include "gallery_support.h"
-#include "private_display.h"
 #include "rgb_picture.h"
+#include "x_server.h"
 
 #include <gtest/gtest.h>
 

@@ -15,8 +15,8 @@ class GalleryReference : public ::testing::TestWithParam<GalleryPair> {};
 TEST_P(GalleryReference, RendersLikeItsReference)
 {
     const GalleryPair& pair = GetParam();
-    const RgbPicture reference = readPicture(referencePath(pair.name));
-    ASSERT_FALSE(reference.rgb.empty()) << "no reference picture " << referencePath(pair.name);
+    const Image reference = readPicture(referencePath(pair.name));
+    ASSERT_FALSE(reference.empty()) << "no reference picture " << referencePath(pair.name);
 
     const std::string picture = scratchPicturePath(pair.name);
     std::vector<std::string> arguments = {pair.name, "-o", picture};
@@ -27,7 +27,7 @@ TEST_P(GalleryReference, RendersLikeItsReference)
     EXPECT_NE(result.out.find("Fragment shader Ok\nVertex shader Ok\nLink Ok\n"), std::string::npos) << result.out;
     EXPECT_EQ(result.out.find("Could not"), std::string::npos) << result.out;
 
-    const RgbPicture rendered = readPicture(picture);
+    const Image rendered = readPicture(picture);
     std::remove(picture.c_str());
     const PictureDifference difference = comparePictures(rendered, reference, PIXEL_TOLERANCE);
     ASSERT_TRUE(difference.sameSize) << rendered.width << "x" << rendered.height << " against "
@@ -63,7 +63,7 @@ TEST(GalleryReference, ANearbyFrameDoesNotPass)
     arguments.insert(arguments.end(), {"-o", picture});
     const ChildResult result = runRenderer(arguments);
     ASSERT_EQ(result.exitStatus, 0) << result.out << result.err;
-    const RgbPicture later = readPicture(picture);
+    const Image later = readPicture(picture);
     std::remove(picture.c_str());
     const PictureDifference difference = comparePictures(later, readPicture(referencePath("wobble")), PIXEL_TOLERANCE);
     ASSERT_TRUE(difference.sameSize);

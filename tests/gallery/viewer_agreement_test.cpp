@@ -2,9 +2,9 @@
 // back with XGetImage, and tesmorel-render draws the same pair at the window's size.
 #include "gallery_support.h"
 #include "picture_tolerance.h"
-#include "private_display.h"
 #include "rgb_picture.h"
 #include "window_grab.h"
+#include "x_server.h"
 
 #include <gtest/gtest.h>
 
@@ -22,24 +22,25 @@ class ViewerAgreement : public ::testing::TestWithParam<const char*> {};
 TEST_P(ViewerAgreement, RendererDrawsTheViewersWindow)
 {
     const char* pair = GetParam();
-    const std::string& displayName = privateDisplay();
-    ASSERT_FALSE(displayName.empty()) << "Xvfb did not start";
+    const XServer& server = privateServer();
+    const std::string& displayName = server.name();
+    ASSERT_FALSE(displayName.empty()) << "Xvfb did not start: " << server.error();
 
     // The viewer on its own display, at its default camera and light, drawing the teapot.
     const std::string viewerLog = scratchPicturePath(std::string("viewer-log-") + pair);
-    RgbPicture window;
+    Image window;
     bool viewerRan = false;
     {
         BackgroundChild viewer({VIEWER_PROGRAM, pair}, {{"DISPLAY", displayName}}, viewerLog);
-        window = grabSettledWindow(displayName, VIEWER_WINDOW_TITLE, [&viewer] { return viewer.running(); },
+        window = grabSettledWindow(server, VIEWER_WINDOW_TITLE, [&viewer] { return viewer.running(); },
                                    VIEWER_START_LIMIT);
         viewerRan = viewer.running();
     }
     const std::string viewerOutput = readTextFile(viewerLog);
     std::remove(viewerLog.c_str());
-    ASSERT_FALSE(window.rgb.empty()) << "the viewer's window showed no settled picture; the viewer "
-                                     << (viewerRan ? "was still running" : "had ended") << ", its output:\n"
-                                     << viewerOutput;
+    ASSERT_FALSE(window.empty()) << "the viewer's window showed no settled picture; the viewer "
+                                 << (viewerRan ? "was still running" : "had ended") << ", its output:\n"
+                                 << viewerOutput;
     // The window is the size the viewer asks for, and the size GLUT reports to its reshape handler.
     EXPECT_EQ(window.width, VIEWER_WINDOW_WIDTH);
     EXPECT_EQ(window.height, VIEWER_WINDOW_HEIGHT);
@@ -48,7 +49,7 @@ TEST_P(ViewerAgreement, RendererDrawsTheViewersWindow)
     const ChildResult result = runRenderer(
         {pair, "--size", std::to_string(window.width) + "x" + std::to_string(window.height), "-o", picture});
     ASSERT_EQ(result.exitStatus, 0) << result.out << result.err;
-    const RgbPicture rendered = readPicture(picture);
+    const Image rendered = readPicture(picture);
     std::remove(picture.c_str());
 
     const PictureDifference difference = comparePictures(rendered, window, PIXEL_TOLERANCE);

@@ -1,4 +1,5 @@
-// What the viewer writes on its console: the help text and the lines of a shader build report.
+// What the viewer writes on its console after a shader build: the lines of its report. (The help
+// text the tests expect is in help_text.h, shared with the logic tests.)
 #pragma once
 
 #include <string>
@@ -8,7 +9,3 @@
 extern const std::vector<std::string> CLEAN_REPORT;
 // The first line of every build report.
 extern const char* const REPORT_HEADER;
-
-// The seventeen help lines for a program path and the three values it names.
-std::vector<std::string> helpLines(const std::string& program, const std::string& shader,
-                                   const std::string& texture2D, const std::string& cubeMap);

@@ -1,10 +1,10 @@
 // The keys: quitting, cycling the objects, outlines, help, and keys that do nothing.
 #include "console_text.h"
+#include "help_text.h"
 #include "scene_checks.h"
 #include "viewer_test.h"
 
 namespace {
-constexpr std::size_t HELP_LINE_COUNT = 17;
 // Outlines cover less than this part of what the filled object covers.
 constexpr double OUTLINE_MAX_SHARE = 0.5;
 // The filled and the outlined object span the same box, give or take this many pixels.

@@ -1,7 +1,5 @@
-// Pictures read back from the viewer's window, and the coloured regions the tests measure in them.
+// The coloured regions the tests measure in pictures read back from the viewer's window.
 #include "picture.h"
-
-#include <IL/il.h>
 
 #include <algorithm>
 #include <sstream>
@@ -11,28 +9,7 @@ namespace {
 constexpr int DARK_LEVEL = 16;
 constexpr int BRIGHT_LEVEL = 200;
 constexpr int FAINT_LEVEL = 60;
-
-// Starts the image library once for the whole test program.
-void ensureImageLibrary()
-{
-    static const bool started = [] {
-        ilInit();
-        ilEnable(IL_FILE_OVERWRITE);
-        return true;
-    }();
-    (void)started;
-}
 } // namespace
-
-// True when both pictures have the same size and the same pixels.
-bool samePicture(const Image& a, const Image& b)
-{
-    if (a.width != b.width || a.height != b.height)
-        return false;
-    return std::equal(a.pixels.begin(), a.pixels.end(), b.pixels.begin(), [](Rgb p, Rgb q) {
-        return p.r == q.r && p.g == q.g && p.b == q.b;
-    });
-}
 
 // The black the viewer clears to.
 bool isBackground(Rgb pixel)
@@ -98,31 +75,6 @@ int countNear(const Image& image, ColourClass colour, int x, int y, int halfSize
         }
     }
     return count;
-}
-
-// Writes the picture to a file in the format its extension names (.png, .jpg); false when it
-// cannot be written.
-bool saveImage(const Image& image, const std::string& path)
-{
-    if (image.empty())
-        return false;
-    ensureImageLibrary();
-    // The image library keeps the bottom row first.
-    std::vector<ILubyte> rows;
-    rows.reserve(image.pixels.size() * 3);
-    for (int y = image.height - 1; y >= 0; --y) {
-        for (int x = 0; x < image.width; ++x) {
-            const Rgb pixel = image.at(x, y);
-            rows.insert(rows.end(), {pixel.r, pixel.g, pixel.b});
-        }
-    }
-    ILuint name = 0;
-    ilGenImages(1, &name);
-    ilBindImage(name);
-    const bool saved = ilTexImage(image.width, image.height, 1, 3, IL_RGB, IL_UNSIGNED_BYTE, rows.data())
-        && ilSaveImage(path.c_str());
-    ilDeleteImages(1, &name);
-    return saved;
 }
 
 // A short description of a region for failure messages.

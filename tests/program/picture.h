@@ -1,30 +1,9 @@
-// Pictures read back from the viewer's window, and the coloured regions the tests measure in them.
+// The coloured regions the tests measure in pictures read back from the viewer's window.
 #pragma once
 
-#include <cstdint>
+#include "rgb_picture.h"
+
 #include <string>
-#include <vector>
-
-// One pixel, 8 bits per channel.
-struct Rgb {
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-};
-
-// A picture of the window's drawing area, top row first.
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<Rgb> pixels;
-
-    // The pixel in column x of row y, counted from the top-left corner.
-    Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-    bool empty() const { return pixels.empty(); }
-};
-
-// True when both pictures have the same size and the same pixels.
-bool samePicture(const Image& a, const Image& b);
 
 // The pixels of one colour class: how many, their bounding box and their centre, in window pixels
 // from the top-left corner (a pixel's centre lies half a pixel inside its corner).
@@ -61,10 +40,6 @@ PixelRegion findRegion(const Image& image, ColourClass colour);
 
 // Counts the pixels of a colour class inside a square of the given half-size around a point.
 int countNear(const Image& image, ColourClass colour, int x, int y, int halfSize);
-
-// Writes the picture to a file in the format its extension names (.png, .jpg); false when it
-// cannot be written.
-bool saveImage(const Image& image, const std::string& path);
 
 // A short description of a region for failure messages.
 std::string describe(const PixelRegion& region);

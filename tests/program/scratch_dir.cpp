@@ -2,7 +2,7 @@
 // with everything in it at the end of the test.
 #include "scratch_dir.h"
 
-#include "picture.h"
+#include "rgb_picture.h"
 
 #include <stdlib.h>
 

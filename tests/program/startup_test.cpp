@@ -1,12 +1,12 @@
 // Start-up: the console text the viewer prints when it starts, its window, its first picture, and
 // how it takes its command line.
 #include "console_text.h"
+#include "help_text.h"
 #include "viewer_test.h"
 
 #include <filesystem>
 
 namespace {
-constexpr std::size_t HELP_LINE_COUNT = 17;
 constexpr const char* DISPLAY_PLACEHOLDER = "<display>";
 constexpr const char* DEFAULT_SHADER = "toon";
 constexpr const char* DEFAULT_TEXTURE = "textures/crate.jpg";

@@ -1,5 +1,5 @@
 // A private X server for one test: an Xvfb on a display number it picks itself, and the test's
-// own connection to it.
+// own connection to it; one per test, or one for the whole test process.
 #pragma once
 
 #include <sys/types.h>
@@ -35,3 +35,10 @@ private:
 
 // The code of the latest X error on the test's connections, 0 if none; reading it clears it.
 int takeXError();
+
+// This process's own X server, started at the first call and ended when the process exits; its
+// name is empty when Xvfb could not be started, and error() says why.
+const XServer& privateServer();
+
+// The display name (":N") of this process's own X server; empty when Xvfb could not be started.
+const std::string& privateDisplay();

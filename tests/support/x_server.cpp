@@ -1,5 +1,5 @@
 // A private X server for one test: an Xvfb on a display number it picks itself, and the test's
-// own connection to it.
+// own connection to it; one per test, or one for the whole test process.
 #include "x_server.h"
 
 #include "child_process.h"
@@ -14,7 +14,8 @@
 #include <chrono>
 
 namespace {
-constexpr const char* SCREEN_GEOMETRY = "1024x768x24";
+// The screen of every private Xvfb: larger than the viewer's window, with 24-bit colour.
+constexpr const char* SCREEN_GEOMETRY = "1280x1024x24";
 constexpr double START_SECONDS = 20.0;
 constexpr double STOP_SECONDS = 5.0;
 
@@ -54,7 +55,9 @@ XServer::~XServer()
     endChild(pid_, SIGTERM, STOP_SECONDS);
 }
 
-// Starts Xvfb, which picks a free display number and reports it on a pipe, then connects.
+// Starts Xvfb, which picks a free display number and reports it on a pipe once it listens, then
+// connects. The number comes from this Xvfb itself, so the server is this one; it keeps running
+// between clients (-noreset), so a display that accepted one client accepts the next.
 bool XServer::start()
 {
     XSetErrorHandler(recordXError);
@@ -66,7 +69,7 @@ bool XServer::start()
     SpawnSpec spec;
     spec.program = "Xvfb";
     spec.argv = {"Xvfb", "-displayfd", std::to_string(PASSED_FD), "-screen", "0", SCREEN_GEOMETRY,
-                 "-nolisten", "tcp"};
+                 "-nolisten", "tcp", "-noreset"};
     spec.passFd = fds[1];
     pid_ = spawnProcess(spec);
     close(fds[1]);
@@ -77,12 +80,18 @@ bool XServer::start()
         error_ = "Xvfb did not report a display (is the xvfb package installed?)";
         return false;
     }
-    name_ = ":" + number;
-    display_ = XOpenDisplay(name_.c_str());
+    const std::string name = ":" + number;
+    display_ = XOpenDisplay(name.c_str());
     if (display_ == nullptr) {
-        error_ = "cannot connect to Xvfb on " + name_;
+        error_ = "cannot connect to Xvfb on " + name;
         return false;
     }
+    if (waitForChild(pid_, 0.0)) {
+        pid_ = -1;
+        error_ = "Xvfb on " + name + " ended after it reported its display";
+        return false;
+    }
+    name_ = name;
     return true;
 }
 
@@ -92,4 +101,19 @@ int takeXError()
     const int code = lastXError;
     lastXError = 0;
     return code;
+}
+
+// This process's own X server, started at the first call and ended when the process exits.
+const XServer& privateServer()
+{
+    static XServer server;
+    static const bool started = server.start();
+    (void)started;
+    return server;
+}
+
+// The display name of this process's own X server; empty when Xvfb could not be started.
+const std::string& privateDisplay()
+{
+    return privateServer().name();
 }

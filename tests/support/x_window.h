@@ -1,7 +1,7 @@
 // The viewer's window as the X server sees it: found by its title, placed, focused and read back.
 #pragma once
 
-#include "picture.h"
+#include "rgb_picture.h"
 
 #include <X11/Xlib.h>
 
