@@ -130,6 +130,7 @@ struct LightCase {
     double cameraDistance, cameraPitch, cameraYaw;
 };
 
+// Names the case in test output.
 std::ostream& operator<<(std::ostream& out, const LightCase& c)
 {
     return out << c.label;
@@ -156,17 +157,22 @@ void placeCameraAndLight(const LightCase& c)
 class LightMarkerTest : public FrameTest, public ::testing::WithParamInterface<LightCase> {};
 
 // A white square of 10 pixels at the light's window position, computed here from the camera and
-// light transforms, and nothing around it.
+// light transforms, and nothing around it: drawn unlit and untextured in every frame.
 TEST_P(LightMarkerTest, MarkerSitsWhereTheLightIs)
 {
     placeCameraAndLight(GetParam());
     app.shaderName = "invisible";
+    // Coloured textures, which a textured marker would show.
+    app.texture2DPath = "tex/grid.png";
+    app.cubeMapBase = "tex/faces";
     const auto [x, y] = windowFromEye(eyeFromScene(lightInScene()));
     const int cx = static_cast<int>(std::floor(x)), cy = static_cast<int>(std::floor(y));
     ASSERT_TRUE(cx > MARKER_OUTSIDE && cx < WINDOW_WIDTH - MARKER_OUTSIDE && cy > MARKER_OUTSIDE
                 && cy < WINDOW_HEIGHT - MARKER_OUTSIDE)
         << "case puts the light off the window at " << x << ", " << y;
 
+    // The frame after the first, which left lighting and both textures switched on.
+    displayFrame();
     const Frame frame = drawFrame(std::string("marker_") + GetParam().label);
     const Rgb white = {255, 255, 255};
     for (int dy : {-MARKER_INSIDE, 0, MARKER_INSIDE})
@@ -314,6 +320,7 @@ struct InputCase {
     Rgb expected;
 };
 
+// Names the case in test output.
 std::ostream& operator<<(std::ostream& out, const InputCase& c)
 {
     return out << c.label;
@@ -470,6 +477,7 @@ struct EntryPointCase {
     Rgb expected;
 };
 
+// Names the case in test output.
 std::ostream& operator<<(std::ostream& out, const EntryPointCase& c)
 {
     return out << c.label;

@@ -47,6 +47,7 @@ std::uint32_t adler32(const std::vector<std::uint8_t>& bytes)
     return (b << 16) | a;
 }
 
+// Appends the value as four bytes, most significant first.
 void appendBigEndian(std::vector<std::uint8_t>& out, std::uint32_t value)
 {
     for (int shift = 24; shift >= 0; shift -= 8)

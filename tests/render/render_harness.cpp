@@ -1,5 +1,5 @@
-// Shared ground of the render tests: one real GLUT window on the X display, a scratch working
-// directory, captured standard output, fixture files, and frames read back from the GL.
+// Shared ground of the render tests: a real GLUT window on the X display for each test, a scratch
+// working directory, captured standard output, fixture files, and frames read back from the GL.
 #include "render_harness.h"
 
 #include "app/app_state.h"
@@ -13,9 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -93,11 +91,13 @@ PngImage solidImage(const Rgb& colour, std::uint32_t side)
 }
 } // namespace
 
+// Whether the two colours are the same, channel for channel.
 bool operator==(const Rgb& a, const Rgb& b)
 {
     return a.r == b.r && a.g == b.g && a.b == b.b;
 }
 
+// Prints the colour as (r, g, b).
 std::ostream& operator<<(std::ostream& out, const Rgb& colour)
 {
     return out << "(" << colour.r << ", " << colour.g << ", " << colour.b << ")";
@@ -178,6 +178,7 @@ void resetApp()
     glViewport(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT);
 }
 
+// A new window, the scratch directory and the record reset; fails at once without a display.
 void GlTest::SetUp()
 {
     const std::string problem = openTestWindow();
@@ -282,6 +283,7 @@ void useFixtureTextures()
     app.cubeMapBase = "tex/white";
 }
 
+// The pixel x from the left, y from the bottom.
 Rgb Frame::at(int x, int y) const
 {
     const std::size_t offset = (static_cast<std::size_t>(y) * width + x) * 3;

@@ -1,5 +1,5 @@
-// Shared ground of the render tests: one real GLUT window on the X display, a scratch working
-// directory, captured standard output, fixture files, and frames read back from the GL.
+// Shared ground of the render tests: a real GLUT window on the X display for each test, a scratch
+// working directory, captured standard output, fixture files, and frames read back from the GL.
 #pragma once
 
 #include <GL/glew.h>
@@ -95,6 +95,7 @@ struct Frame {
     int height = 0;
     std::vector<std::uint8_t> rgb;
 
+    // The pixel x from the left, y from the bottom.
     Rgb at(int x, int y) const;
     // How many pixels differ from the background.
     int coveredCount() const;

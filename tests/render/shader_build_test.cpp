@@ -36,6 +36,7 @@ std::vector<GLhandleARB> createdPrograms;
 PFNGLCREATESHADEROBJECTARBPROC realCreateShader = nullptr;
 PFNGLCREATEPROGRAMOBJECTARBPROC realCreateProgram = nullptr;
 
+// glCreateShaderObjectARB, noting the new shader.
 GLhandleARB GLAPIENTRY recordShader(GLenum type)
 {
     const GLhandleARB shader = realCreateShader(type);
@@ -43,6 +44,7 @@ GLhandleARB GLAPIENTRY recordShader(GLenum type)
     return shader;
 }
 
+// glCreateProgramObjectARB, noting the new program.
 GLhandleARB GLAPIENTRY recordProgram()
 {
     const GLhandleARB program = realCreateProgram();
@@ -62,6 +64,7 @@ std::string infoLog(GLhandleARB object)
     return log;
 }
 
+// One parameter of a shader or program object (its status, its deletion flag).
 GLint objectParameter(GLhandleARB object, GLenum name)
 {
     GLint value = -1;
@@ -75,9 +78,10 @@ bool objectExists(GLhandleARB object)
     return glIsShader(object) == GL_TRUE || glIsProgram(object) == GL_TRUE;
 }
 
-// Built before GLEW has looked at the GL: every extension flag is still false, so the build says
-// so, opens nothing and leaves no program. Needs a process in which GLEW was never initialised,
-// as each test has under ctest.
+// Built before GLEW has looked at the GL: every extension flag is still false (and every entry
+// point null), so the build says so and sets the program to 0. GLEW must not have been
+// initialised in the process yet: this is the executable's first test (a shuffled or repeated run
+// skips it).
 using BuildBeforeGlewTest = GlTest;
 
 TEST_F(BuildBeforeGlewTest, ReportsMissingExtensions)
@@ -185,6 +189,7 @@ struct BuildCase {
     Outcome outcome;
 };
 
+// Names the case in test output.
 std::ostream& operator<<(std::ostream& out, const BuildCase& buildCase)
 {
     return out << buildCase.label;

@@ -45,11 +45,13 @@ TexImage readTexture(GLenum bindTarget, GLuint texture, GLenum imageTarget)
     return image;
 }
 
+// Level 0 of the 2D texture.
 TexImage read2D()
 {
     return readTexture(GL_TEXTURE_2D, app.texture2D, GL_TEXTURE_2D);
 }
 
+// Level 0 of one cube-map face, by its index in the face order.
 TexImage readFace(std::size_t face)
 {
     return readTexture(GL_TEXTURE_CUBE_MAP, app.cubeMapTexture, FACE_TARGETS[face]);
@@ -70,6 +72,7 @@ TexImage readFace(std::size_t face)
     return ::testing::AssertionSuccess();
 }
 
+// The colours as packed RGB bytes.
 std::vector<std::uint8_t> bytesOf(const std::vector<Rgb>& colours)
 {
     std::vector<std::uint8_t> bytes;
@@ -125,11 +128,13 @@ struct LayoutCase {
     std::vector<Rgb> colours; // what each pixel is, first row first
 };
 
+// Names the case in test output.
 std::ostream& operator<<(std::ostream& out, const LayoutCase& layout)
 {
     return out << layout.label;
 }
 
+// A PNG image of the size, colour type and bit depth with the samples (and palette).
 PngImage png(std::uint32_t width, std::uint32_t height, PngColour colour, std::uint8_t bitDepth,
              std::vector<std::uint8_t> samples, std::vector<std::uint8_t> palette = {})
 {
@@ -203,6 +208,7 @@ TEST_P(BadImageTest, ReportsAndSkipsIt)
         EXPECT_TRUE(texelsNear(readFace(face), {RED, RED, RED, RED})) << FACE_SUFFIXES[face];
 }
 
+// The first half of a valid PNG file: signature and header intact, pixel data cut off.
 std::string halfAValidPng()
 {
     const std::vector<std::uint8_t> whole = encodePng(png(2, 2, PngColour::RGB, 8, bytesOf(FOUR)));
