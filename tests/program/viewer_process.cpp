@@ -30,15 +30,15 @@ ViewerProcess::ViewerProcess(const std::string& invocation, const std::vector<st
     : outputPath_(workingDirectory + "/viewer.stdout")
     , errorPath_(workingDirectory + "/viewer.stderr")
 {
-    SpawnSpec spec;
-    spec.program = invocation;
-    spec.argv.push_back(invocation);
-    spec.argv.insert(spec.argv.end(), arguments.begin(), arguments.end());
-    spec.workingDirectory = workingDirectory;
-    spec.display = display;
-    spec.standardOutput = outputPath_;
-    spec.standardError = errorPath_;
-    pid_ = spawnProcess(spec);
+    SpawnRequest request;
+    request.program = invocation;
+    request.argv.push_back(invocation);
+    request.argv.insert(request.argv.end(), arguments.begin(), arguments.end());
+    request.workingDirectory = workingDirectory;
+    request.display = display;
+    request.standardOutput = outputPath_;
+    request.standardError = errorPath_;
+    pid_ = spawnProcess(request);
 }
 
 // Ends the viewer if it still runs.

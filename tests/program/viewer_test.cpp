@@ -128,13 +128,13 @@ bool ViewerTest::waitForOutput(const std::function<bool(const std::vector<std::s
 // Runs xdotool with these arguments against the test's display.
 void ViewerTest::input(const std::vector<std::string>& arguments)
 {
-    SpawnSpec spec;
-    spec.program = "xdotool";
-    spec.argv = {"xdotool"};
-    spec.argv.insert(spec.argv.end(), arguments.begin(), arguments.end());
-    spec.display = x_.name();
+    SpawnRequest request;
+    request.program = "xdotool";
+    request.argv = {"xdotool"};
+    request.argv.insert(request.argv.end(), arguments.begin(), arguments.end());
+    request.display = x_.name();
     std::string failure;
-    ASSERT_TRUE(runToEnd(spec, INPUT_SECONDS, &failure)) << failure;
+    ASSERT_TRUE(runToEnd(request, INPUT_SECONDS, &failure)) << failure;
 }
 
 // Presses and releases keys, given by their X key names, one after another.

@@ -27,39 +27,39 @@ void redirect(const std::string& path, int flags, int target)
 }
 
 // In the child, after fork: descriptors, directory and environment, then the program.
-[[noreturn]] void becomeChild(const SpawnSpec& spec)
+[[noreturn]] void becomeChild(const SpawnRequest& request)
 {
-    if (spec.passFd >= 0) {
-        if (spec.passFd == PASSED_FD)
+    if (request.passFd >= 0) {
+        if (request.passFd == PASSED_FD)
             fcntl(PASSED_FD, F_SETFD, 0);
         else
-            dup2(spec.passFd, PASSED_FD);
+            dup2(request.passFd, PASSED_FD);
     }
     redirect("/dev/null", O_RDONLY, STDIN_FILENO);
-    redirect(spec.standardOutput, O_WRONLY | O_CREAT | O_TRUNC, STDOUT_FILENO);
-    redirect(spec.standardError, O_WRONLY | O_CREAT | O_TRUNC, STDERR_FILENO);
-    if (!spec.workingDirectory.empty() && chdir(spec.workingDirectory.c_str()) != 0)
+    redirect(request.standardOutput, O_WRONLY | O_CREAT | O_TRUNC, STDOUT_FILENO);
+    redirect(request.standardError, O_WRONLY | O_CREAT | O_TRUNC, STDERR_FILENO);
+    if (!request.workingDirectory.empty() && chdir(request.workingDirectory.c_str()) != 0)
         _exit(EXEC_FAILED);
-    if (spec.display.empty())
+    if (request.display.empty())
         unsetenv("DISPLAY");
     else
-        setenv("DISPLAY", spec.display.c_str(), 1);
+        setenv("DISPLAY", request.display.c_str(), 1);
 
     std::vector<char*> argv;
-    for (const std::string& argument : spec.argv)
+    for (const std::string& argument : request.argv)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    execvp(spec.program.c_str(), argv.data());
+    execvp(request.program.c_str(), argv.data());
     _exit(EXEC_FAILED);
 }
 } // namespace
 
 // Starts the child; returns its process id, or -1 when it cannot be forked.
-pid_t spawnProcess(const SpawnSpec& spec)
+pid_t spawnProcess(const SpawnRequest& request)
 {
     const pid_t pid = fork();
     if (pid == 0)
-        becomeChild(spec);
+        becomeChild(request);
     return pid;
 }
 
@@ -93,21 +93,21 @@ void endChild(pid_t pid, int signal, double graceSeconds)
 }
 
 // Runs a command to its end within the time limit; true when it exits with status 0.
-bool runToEnd(const SpawnSpec& spec, double seconds, std::string* failure)
+bool runToEnd(const SpawnRequest& request, double seconds, std::string* failure)
 {
-    const pid_t pid = spawnProcess(spec);
+    const pid_t pid = spawnProcess(request);
     if (pid < 0) {
-        *failure = "could not start " + spec.program;
+        *failure = "could not start " + request.program;
         return false;
     }
     const std::optional<int> status = waitForChild(pid, seconds);
     if (!status) {
         endChild(pid, SIGKILL, seconds);
-        *failure = spec.program + " did not finish in time";
+        *failure = request.program + " did not finish in time";
         return false;
     }
     if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
-        *failure = spec.program + " failed with wait status " + std::to_string(*status);
+        *failure = request.program + " failed with wait status " + std::to_string(*status);
         return false;
     }
     return true;

@@ -9,7 +9,7 @@
 #include <vector>
 
 // How to start a child: the program, its whole argument list (argv[0] included), and where it runs.
-struct SpawnSpec {
+struct SpawnRequest {
     std::string program;             // path of the executable, or a name looked up in PATH
     std::vector<std::string> argv;   // argv[0] first
     std::string workingDirectory;    // empty: the test's own
@@ -19,11 +19,11 @@ struct SpawnSpec {
     int passFd = -1;                 // a descriptor the child gets as PASSED_FD, or -1
 };
 
-// The descriptor number under which a child receives SpawnSpec::passFd.
+// The descriptor number under which a child receives SpawnRequest::passFd.
 constexpr int PASSED_FD = 3;
 
 // Starts the child; returns its process id, or -1 when it cannot be forked.
-pid_t spawnProcess(const SpawnSpec& spec);
+pid_t spawnProcess(const SpawnRequest& request);
 
 // Waits until the child ends or the time is up; returns its wait status, or nothing on time-out.
 std::optional<int> waitForChild(pid_t pid, double seconds);
@@ -32,4 +32,4 @@ std::optional<int> waitForChild(pid_t pid, double seconds);
 void endChild(pid_t pid, int signal, double graceSeconds);
 
 // Runs a command to its end within the time limit; true when it exits with status 0.
-bool runToEnd(const SpawnSpec& spec, double seconds, std::string* failure);
+bool runToEnd(const SpawnRequest& request, double seconds, std::string* failure);

@@ -66,12 +66,12 @@ bool XServer::start()
         error_ = "no pipe for Xvfb";
         return false;
     }
-    SpawnSpec spec;
-    spec.program = "Xvfb";
-    spec.argv = {"Xvfb", "-displayfd", std::to_string(PASSED_FD), "-screen", "0", SCREEN_GEOMETRY,
+    SpawnRequest request;
+    request.program = "Xvfb";
+    request.argv = {"Xvfb", "-displayfd", std::to_string(PASSED_FD), "-screen", "0", SCREEN_GEOMETRY,
                  "-nolisten", "tcp", "-noreset"};
-    spec.passFd = fds[1];
-    pid_ = spawnProcess(spec);
+    request.passFd = fds[1];
+    pid_ = spawnProcess(request);
     close(fds[1]);
     std::string number;
     const bool reported = pid_ > 0 && readDisplayNumber(fds[0], number);
