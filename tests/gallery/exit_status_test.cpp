@@ -1,5 +1,6 @@
 // tesmorel-render as a build check: its exit status and messages for clean, missing and broken
 // shader pairs and for malformed command lines, run as a real process on a real GL.
+#include "console_text.h"
 #include "gallery_support.h"
 #include "x_server.h"
 
@@ -10,11 +11,6 @@
 
 namespace {
 constexpr const char* FIXTURES = "../tests/gallery/fixtures/"; // relative to shaders/
-constexpr const char* CLEAN_REPORT =
-    "-Compiling-------------------------------------\n"
-    "Fragment shader Ok\n"
-    "Vertex shader Ok\n"
-    "Link Ok\n";
 
 // True when the path leads to a readable file.
 bool fileExists(const std::string& path)
@@ -46,8 +42,8 @@ std::string fixture(const char* pair)
 }
 
 const StatusCase STATUS_CASES[] = {
-    {"CleanPairChecks", {"phong", "--check"}, 0, CLEAN_REPORT, ""},
-    {"CleanPairRenders", {"phong"}, 0, CLEAN_REPORT, ""},
+    {"CleanPairChecks", {"phong", "--check"}, 0, CLEAN_REPORT_TEXT, ""},
+    {"CleanPairRenders", {"phong"}, 0, CLEAN_REPORT_TEXT, ""},
     {"MissingFragmentFile", {"no_such_pair", "--check"}, 1,
      "Could not open shaders/no_such_pair.fs for reading\n",
      "tesmorel-render: no program was built (a shader file could not be read)"},
@@ -64,7 +60,7 @@ const StatusCase STATUS_CASES[] = {
      "tesmorel-render: the program did not link"},
     {"LinkErrorRendersNothing", {fixture("no_main")}, 1, "Compile log for link : \n",
      "tesmorel-render: the program did not link; no picture written"},
-    {"UnwritablePicture", {"phong", "-o", "/no/such/directory/out.png"}, 1, CLEAN_REPORT,
+    {"UnwritablePicture", {"phong", "-o", "/no/such/directory/out.png"}, 1, CLEAN_REPORT_TEXT,
      "tesmorel-render: cannot write /no/such/directory/out.png"},
     {"NoDisplay", {"phong", "--check"}, 1, "", "tesmorel-render: no X display (DISPLAY is not set)", true},
     {"UnknownOption", {"phong", "--colour", "red"}, 2, "",
@@ -108,7 +104,7 @@ TEST(ExitStatus, CheckPrintsOnlyTheReport)
 {
     const ChildResult result = runRenderer({"phong", "--check"});
     EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.out, CLEAN_REPORT);
+    EXPECT_EQ(result.out, CLEAN_REPORT_TEXT);
     EXPECT_EQ(result.err, "");
 }
 

@@ -1,5 +1,6 @@
 // Child processes of the tests: started with their own working directory, environment and output
-// files, waited for with a time limit, and ended.
+// files, waited for with a time limit, and ended; run to their end with their output kept, or left
+// running in the background.
 #include "child_process.h"
 
 #include <fcntl.h>
@@ -9,12 +10,17 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace {
 constexpr auto WAIT_STEP = std::chrono::milliseconds(10);
 constexpr int EXEC_FAILED = 127;
+// How long a child has to go after a signal before it gets SIGKILL.
+constexpr double STOP_GRACE_SECONDS = 10.0;
 
 // Opens a file onto one of the child's standard descriptors.
 void redirect(const std::string& path, int flags, int target)
@@ -37,13 +43,22 @@ void redirect(const std::string& path, int flags, int target)
     }
     redirect("/dev/null", O_RDONLY, STDIN_FILENO);
     redirect(request.standardOutput, O_WRONLY | O_CREAT | O_TRUNC, STDOUT_FILENO);
-    redirect(request.standardError, O_WRONLY | O_CREAT | O_TRUNC, STDERR_FILENO);
+    if (request.standardError == request.standardOutput)
+        dup2(STDOUT_FILENO, STDERR_FILENO);
+    else
+        redirect(request.standardError, O_WRONLY | O_CREAT | O_TRUNC, STDERR_FILENO);
     if (!request.workingDirectory.empty() && chdir(request.workingDirectory.c_str()) != 0)
         _exit(EXEC_FAILED);
     if (request.display.empty())
         unsetenv("DISPLAY");
     else
         setenv("DISPLAY", request.display.c_str(), 1);
+    for (const EnvironmentChange& change : request.environment) {
+        if (change.unset)
+            unsetenv(change.name.c_str());
+        else
+            setenv(change.name.c_str(), change.value.c_str(), 1);
+    }
 
     std::vector<char*> argv;
     for (const std::string& argument : request.argv)
@@ -51,6 +66,50 @@ void redirect(const std::string& path, int flags, int target)
     argv.push_back(nullptr);
     execvp(request.program.c_str(), argv.data());
     _exit(EXEC_FAILED);
+}
+
+// A temporary file that a child's stream is sent to, removed with the object.
+struct CaptureFile {
+    std::string path;
+    CaptureFile()
+    {
+        char name[] = "/tmp/tesmorel-child-XXXXXX";
+        const int fd = mkstemp(name);
+        if (fd >= 0)
+            close(fd);
+        path = name;
+    }
+    ~CaptureFile() { std::remove(path.c_str()); }
+    CaptureFile(const CaptureFile&) = delete;
+    CaptureFile& operator=(const CaptureFile&) = delete;
+    // Everything written to the file.
+    std::string text() const
+    {
+        std::ifstream file(path);
+        std::stringstream contents;
+        contents << file.rdbuf();
+        return contents.str();
+    }
+};
+
+// The request for a command run in the current directory, with this process's DISPLAY and the
+// environment changes after it.
+SpawnRequest commandRequest(const std::vector<std::string>& command,
+                            const std::vector<EnvironmentChange>& environment)
+{
+    SpawnRequest request;
+    request.program = command.empty() ? std::string() : command.front();
+    request.argv = command;
+    if (const char* display = std::getenv("DISPLAY"))
+        request.display = display;
+    request.environment = environment;
+    return request;
+}
+
+// The exit status in a wait status, or -1 when a signal ended the child.
+int exitStatusOf(int waitStatus)
+{
+    return WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : -1;
 }
 } // namespace
 
@@ -111,4 +170,59 @@ bool runToEnd(const SpawnRequest& request, double seconds, std::string* failure)
         return false;
     }
     return true;
+}
+
+// Runs the command in the current directory and waits for it, at most timeoutSeconds.
+ChildResult runChild(const std::vector<std::string>& command,
+                     const std::vector<EnvironmentChange>& environment, int timeoutSeconds)
+{
+    CaptureFile out;
+    CaptureFile err;
+    SpawnRequest request = commandRequest(command, environment);
+    request.standardOutput = out.path;
+    request.standardError = err.path;
+    ChildResult result;
+    const pid_t pid = spawnProcess(request);
+    if (pid < 0)
+        return result;
+
+    const std::optional<int> status = waitForChild(pid, timeoutSeconds);
+    if (!status) {
+        endChild(pid, SIGKILL, STOP_GRACE_SECONDS);
+        result.err = "(killed after " + std::to_string(timeoutSeconds) + " s)";
+        return result;
+    }
+    result.exitStatus = exitStatusOf(*status);
+    result.out = out.text();
+    result.err = err.text();
+    return result;
+}
+
+// Starts the command with both of its output streams going to the log file.
+BackgroundChild::BackgroundChild(const std::vector<std::string>& command,
+                                 const std::vector<EnvironmentChange>& environment, const std::string& logPath)
+{
+    SpawnRequest request = commandRequest(command, environment);
+    request.standardOutput = logPath;
+    request.standardError = logPath;
+    pid_ = spawnProcess(request);
+}
+
+// Ends the child with SIGTERM and reaps it, unless it has ended already.
+BackgroundChild::~BackgroundChild()
+{
+    endChild(pid_, SIGTERM, STOP_GRACE_SECONDS);
+}
+
+// True while the child has not exited; once it has, it is reaped and its status kept.
+bool BackgroundChild::running()
+{
+    if (pid_ <= 0)
+        return false;
+    const std::optional<int> status = waitForChild(pid_, 0.0);
+    if (!status)
+        return true;
+    exitStatus_ = exitStatusOf(*status);
+    pid_ = -1;
+    return false;
 }

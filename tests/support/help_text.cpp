@@ -2,6 +2,8 @@
 // that the logic tests, built without either, share it with the whole-program tests.
 #include "help_text.h"
 
+#include "console_text.h"
+
 // The seventeen help lines, without their newlines, for the given program path and files.
 std::vector<std::string> helpLines(const std::string& program, const std::string& shader,
                                    const std::string& texture2D, const std::string& cubeMap)
@@ -31,8 +33,5 @@ std::vector<std::string> helpLines(const std::string& program, const std::string
 std::string expectedHelp(const std::string& program, const std::string& shader,
                          const std::string& texture2D, const std::string& cubeMap)
 {
-    std::string text;
-    for (const std::string& line : helpLines(program, shader, texture2D, cubeMap))
-        text += line + "\n";
-    return text;
+    return textOfLines(helpLines(program, shader, texture2D, cubeMap));
 }
